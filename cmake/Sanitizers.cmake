@@ -1,0 +1,5 @@
+if(QP_SANITIZE)
+  set(qp_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_compile_options(qp_options INTERFACE ${qp_sanitizers})
+  target_link_options(qp_options INTERFACE ${qp_sanitizers})
+endif()
