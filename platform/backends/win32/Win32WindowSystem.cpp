@@ -1,0 +1,37 @@
+#include "platform/backends/win32/Win32WindowSystem.h"
+
+#include <windows.h>
+
+namespace qp {
+namespace {
+
+UINT DialogStyle(TDialogKind kind) {
+  switch (kind) {
+    case TDialogKind::Warning:
+      return MB_OK | MB_ICONWARNING;
+    case TDialogKind::Error:
+      return MB_OK | MB_ICONERROR;
+    case TDialogKind::Simple:
+      break;
+  }
+  return MB_OK;
+}
+
+}  // namespace
+
+void TWin32WindowSystem::ShowDialog(TDialogKind kind, const std::string& caption,
+                                    const std::string& text) {
+  MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), DialogStyle(kind) | MB_TASKMODAL);
+}
+
+void TWin32WindowSystem::SetCursor(int cursor) {
+  // The platform's cursor codes: 0 is the arrow, -11 the hourglass.
+  ::SetCursor(LoadCursorA(nullptr, cursor == -11 ? IDC_WAIT : IDC_ARROW));
+}
+
+TWindowSystem& WindowSystem() {
+  static TWin32WindowSystem system;
+  return system;
+}
+
+}  // namespace qp
