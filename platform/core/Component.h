@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,16 @@ class TComponent : public TPersistent {
   virtual void Loaded();
   // Marks this component and what it owns as being destroyed.
   void Destroying();
+
+  // Form descriptions nest a component inside its parent: a menu item inside its parent item, a
+  // control inside its container. Components without a parent are nested in their owner.
+  virtual bool HasParent() const { return false; }
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+  virtual void SetParentComponent(TComponent* /*parent*/) {}
+  // The components a form description writes nested in this one, in order; root is the
+  // component whose description is being written.
+  virtual void GetChildren(const std::function<void(TComponent*)>& /*proc*/,
+                           TComponent* /*root*/) const {}
 
  protected:
   // Told of every component inserted into or removed from the owner; the default passes it on

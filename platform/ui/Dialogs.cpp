@@ -1,6 +1,6 @@
 #include "platform/ui/Dialogs.h"
 
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/ws/Dialogs.h"
 
 namespace qp {
 namespace {
@@ -17,14 +17,14 @@ void SetDialogTitle(const std::string& title) {
 }
 
 void ShowMessage(const std::string& text) {
-  WindowSystem().ShowDialog(TDialogKind::Simple, DialogTitle(), text);
+  DialogService().ShowDialog(TDialogKind::Simple, DialogTitle(), text);
 }
 
 int MessageDlg(const std::string& text, TMsgDlgType type) {
   if (type == TMsgDlgType::mtWarning) {
-    WindowSystem().ShowDialog(TDialogKind::Warning, "Warnung", text);
+    DialogService().ShowDialog(TDialogKind::Warning, "Warnung", text);
   } else {
-    WindowSystem().ShowDialog(TDialogKind::Error, "Fehler", text);
+    DialogService().ShowDialog(TDialogKind::Error, "Fehler", text);
   }
   return mrOk;
 }

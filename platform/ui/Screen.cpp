@@ -1,13 +1,13 @@
 #include "platform/ui/Screen.h"
 
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/ws/Dialogs.h"
 
 namespace qp {
 
 void TScreen::SetCursor(TCursor cursor) {
   if (cursor == cursor_) return;
   cursor_ = cursor;
-  WindowSystem().SetCursor(cursor);
+  DialogService().SetCursor(cursor);
 }
 
 TScreen& Screen() {

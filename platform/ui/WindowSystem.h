@@ -1,26 +1,10 @@
 #pragma once
 
-#include <string>
-
-namespace qp {
-
-enum class TDialogKind { Simple, Warning, Error };
-
-// The one door from the platform to the window system. A backend (headless for tests, win32 for
-// the real program) implements it and is chosen at link time; every operation has a harmless
-// default so a backend implements only what it supports.
-class TWindowSystem {
- public:
-  virtual ~TWindowSystem() = default;
-
-  // Shows a message box with one OK button and returns when the user has closed it.
-  virtual void ShowDialog(TDialogKind /*kind*/, const std::string& /*caption*/,
-                          const std::string& /*text*/) {}
-  // The mouse cursor shown over every window of the program.
-  virtual void SetCursor(int /*cursor*/) {}
-};
-
-// The backend linked into this program.
-TWindowSystem& WindowSystem();
-
-}  // namespace qp
+// The window system as the platform sees it: one interface in facets, each implemented by the
+// backend linked into the program (headless in the tests, Win32 in the real program).
+#include "platform/ui/ws/Dialogs.h"
+#include "platform/ui/ws/Help.h"
+#include "platform/ui/ws/Menus.h"
+#include "platform/ui/ws/Shell.h"
+#include "platform/ui/ws/WinIni.h"
+#include "platform/ui/ws/Windowing.h"

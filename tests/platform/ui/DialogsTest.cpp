@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/backends/headless/HeadlessWindowSystem.h"
+#include "platform/backends/headless/Dialogs.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Screen.h"
 
@@ -10,7 +10,7 @@ namespace {
 class DialogsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Headless().Reset();
+    HeadlessDialogs().Reset();
     Screen().SetCursor(crDefault);
   }
 };
@@ -18,7 +18,7 @@ class DialogsTest : public ::testing::Test {
 TEST_F(DialogsTest, ModalDialogsAreCaptionedByTheirKind) {
   EXPECT_EQ(MessageDlg("Invalid language file (X.LAN)!", TMsgDlgType::mtWarning), mrOk);
   EXPECT_EQ(MessageDlg("kaputt", TMsgDlgType::mtError), mrOk);
-  const auto& dialogs = Headless().Dialogs();
+  const auto& dialogs = HeadlessDialogs().Dialogs();
   ASSERT_EQ(dialogs.size(), 2u);
   EXPECT_EQ(dialogs[0].Kind, TDialogKind::Warning);
   EXPECT_EQ(dialogs[0].Caption, "Warnung");
@@ -29,18 +29,18 @@ TEST_F(DialogsTest, ModalDialogsAreCaptionedByTheirKind) {
 TEST_F(DialogsTest, SimpleDialogsCarryTheProgramTitle) {
   SetDialogTitle("Quietpane");
   ShowMessage("Hallo");
-  ASSERT_EQ(Headless().Dialogs().size(), 1u);
-  EXPECT_EQ(Headless().Dialogs()[0].Kind, TDialogKind::Simple);
-  EXPECT_EQ(Headless().Dialogs()[0].Caption, "Quietpane");
+  ASSERT_EQ(HeadlessDialogs().Dialogs().size(), 1u);
+  EXPECT_EQ(HeadlessDialogs().Dialogs()[0].Kind, TDialogKind::Simple);
+  EXPECT_EQ(HeadlessDialogs().Dialogs()[0].Caption, "Quietpane");
 }
 
 TEST_F(DialogsTest, TheScreenCursorReachesTheWindowSystem) {
   Screen().SetCursor(crHourGlass);
   EXPECT_EQ(Screen().Cursor(), crHourGlass);
   MessageDlg("x", TMsgDlgType::mtError);
-  EXPECT_EQ(Headless().Dialogs()[0].CursorWhileShown, crHourGlass);
+  EXPECT_EQ(HeadlessDialogs().Dialogs()[0].CursorWhileShown, crHourGlass);
   Screen().SetCursor(crDefault);
-  EXPECT_EQ(Headless().Cursor(), crDefault);
+  EXPECT_EQ(HeadlessDialogs().Cursor(), crDefault);
 }
 
 }  // namespace

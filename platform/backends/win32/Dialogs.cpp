@@ -1,4 +1,4 @@
-#include "platform/backends/win32/Win32WindowSystem.h"
+#include "platform/backends/win32/Dialogs.h"
 
 #include <windows.h>
 
@@ -19,19 +19,19 @@ UINT DialogStyle(TDialogKind kind) {
 
 }  // namespace
 
-void TWin32WindowSystem::ShowDialog(TDialogKind kind, const std::string& caption,
-                                    const std::string& text) {
+void TWin32Dialogs::ShowDialog(TDialogKind kind, const std::string& caption,
+                               const std::string& text) {
   MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), DialogStyle(kind) | MB_TASKMODAL);
 }
 
-void TWin32WindowSystem::SetCursor(int cursor) {
+void TWin32Dialogs::SetCursor(int cursor) {
   // The platform's cursor codes: 0 is the arrow, -11 the hourglass.
   ::SetCursor(LoadCursorA(nullptr, cursor == -11 ? IDC_WAIT : IDC_ARROW));
 }
 
-TWindowSystem& WindowSystem() {
-  static TWin32WindowSystem system;
-  return system;
+TDialogService& DialogService() {
+  static TWin32Dialogs dialogs;
+  return dialogs;
 }
 
 }  // namespace qp

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/ws/Dialogs.h"
 
 namespace qp {
 
-// The real window system: Win32 windows, menus, GDI and the shell.
-class TWin32WindowSystem final : public TWindowSystem {
+class TWin32Dialogs final : public TDialogService {
  public:
   void ShowDialog(TDialogKind kind, const std::string& caption, const std::string& text) override;
   void SetCursor(int cursor) override;

@@ -3,13 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/ws/Dialogs.h"
 
 namespace qp {
 
-// The window system of the tests: nothing reaches a screen, every call is recorded so a test can
-// look at it, and dialogs are answered at once.
-class THeadlessWindowSystem final : public TWindowSystem {
+// Dialogs of the tests: recorded with the cursor shown at the time, and answered OK at once.
+class THeadlessDialogs final : public TDialogService {
  public:
   struct Dialog {
     TDialogKind Kind;
@@ -31,7 +30,6 @@ class THeadlessWindowSystem final : public TWindowSystem {
   int cursor_ = 0;
 };
 
-// The headless backend of this test program.
-THeadlessWindowSystem& Headless();
+THeadlessDialogs& HeadlessDialogs();
 
 }  // namespace qp

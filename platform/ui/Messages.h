@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+namespace qp {
+
+// Window messages and commands by their Windows numbers: the program posts and receives them by
+// number, and the Win32 backend hands them to the system unchanged.
+constexpr std::uint32_t WM_NULL = 0x0000;
+constexpr std::uint32_t WM_CREATE = 0x0001;
+constexpr std::uint32_t WM_DESTROY = 0x0002;
+constexpr std::uint32_t WM_SIZE = 0x0005;
+constexpr std::uint32_t WM_PAINT = 0x000F;
+constexpr std::uint32_t WM_CLOSE = 0x0010;
+constexpr std::uint32_t WM_QUIT = 0x0012;
+constexpr std::uint32_t WM_WININICHANGE = 0x001A;
+constexpr std::uint32_t WM_DRAWITEM = 0x002B;
+constexpr std::uint32_t WM_MEASUREITEM = 0x002C;
+constexpr std::uint32_t WM_COMMAND = 0x0111;
+constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+constexpr std::uint32_t WM_MOUSEMOVE = 0x0200;
+constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;
+constexpr std::uint32_t WM_LBUTTONUP = 0x0202;
+constexpr std::uint32_t WM_LBUTTONDBLCLK = 0x0203;
+constexpr std::uint32_t WM_RBUTTONDOWN = 0x0204;
+constexpr std::uint32_t WM_RBUTTONUP = 0x0205;
+constexpr std::uint32_t WM_RBUTTONDBLCLK = 0x0206;
+constexpr std::uint32_t WM_MBUTTONDOWN = 0x0207;
+constexpr std::uint32_t WM_MBUTTONUP = 0x0208;
+constexpr std::uint32_t WM_USER = 0x0400;
+
+constexpr std::uintptr_t SC_SIZE = 0xF000;
+constexpr std::uintptr_t SC_MOVE = 0xF010;
+constexpr std::uintptr_t SC_MINIMIZE = 0xF020;
+constexpr std::uintptr_t SC_MAXIMIZE = 0xF030;
+constexpr std::uintptr_t SC_NEXTWINDOW = 0xF040;
+constexpr std::uintptr_t SC_CLOSE = 0xF060;
+constexpr std::uintptr_t SC_RESTORE = 0xF120;
+constexpr std::uintptr_t SC_TASKLIST = 0xF130;
+constexpr std::uintptr_t SC_SCREENSAVE = 0xF140;
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+
+// Broadcasts go to every top-level window.
+constexpr std::uintptr_t HWND_BROADCAST = 0xFFFF;
+
+}  // namespace qp
