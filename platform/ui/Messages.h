@@ -43,6 +43,34 @@ constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;
 
+// WM_DRAWITEM and WM_MEASUREITEM carry these records, laid out as the system lays them out.
+struct TDrawItemStruct {
+  std::uint32_t CtlType;
+  std::uint32_t CtlID;
+  std::uint32_t itemID;
+  std::uint32_t itemAction;
+  std::uint32_t itemState;
+  std::uintptr_t hwndItem;
+  std::uintptr_t hDC;
+  std::int32_t rcItem[4];
+  std::uintptr_t itemData;
+};
+
+struct TMeasureItemStruct {
+  std::uint32_t CtlType;
+  std::uint32_t CtlID;
+  std::uint32_t itemID;
+  std::uint32_t itemWidth;
+  std::uint32_t itemHeight;
+  std::uintptr_t itemData;
+};
+
+constexpr std::uint32_t ODS_SELECTED = 0x0001;
+constexpr std::uint32_t ODS_GRAYED = 0x0002;
+constexpr std::uint32_t ODS_DISABLED = 0x0004;
+constexpr std::uint32_t ODS_CHECKED = 0x0008;
+constexpr std::uint32_t ODS_FOCUS = 0x0010;
+
 // Broadcasts go to every top-level window.
 constexpr std::uintptr_t HWND_BROADCAST = 0xFFFF;
 

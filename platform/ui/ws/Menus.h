@@ -21,6 +21,7 @@ class TMenuService {
   // Shows the children of root as a popup menu at a screen point (radio items, check marks, the
   // default item in bold, separators for "-" captions, submenus, disabled items), tracks it until
   // it closes, and answers the chosen item or nullptr. Running its click is the caller's part.
+  // An owner of 0 lets the backend use a hidden window of its own as the menu's owner.
   virtual TMenuItem* TrackPopup(const TMenuItem& root, TPoint at, TWindowHandle owner) = 0;
 
   // The window's system menu, created with the window; revert restores the standard one.

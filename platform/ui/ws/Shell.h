@@ -30,6 +30,10 @@ class TShell {
   virtual ~TShell() = default;
   // NIM_ADD, NIM_MODIFY or NIM_DELETE with the record; true when the shell accepted it.
   virtual bool NotifyIcon(std::uint32_t message, const TNotifyIconData& data) = 0;
+  // The message the shell broadcasts to every top-level window when it (re)starts, after which
+  // notification icons must be added again. Windows registers it at run time; the headless
+  // backend answers a fixed number of the registered range (0xC000-0xFFFF).
+  virtual std::uint32_t TaskbarCreatedMessage() const = 0;
 };
 
 TShell& Shell();

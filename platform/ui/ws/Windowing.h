@@ -23,6 +23,8 @@ struct TCreateParams {
   TRect Bounds;
   // The parent window of a control; 0 for a top-level window.
   TWindowHandle Parent = 0;
+  // A child window's identifier, which the notifications it sends its parent carry.
+  std::uint32_t Id = 0;
 };
 
 // Windows, messages and the message loop of the one user-interface thread.
@@ -56,6 +58,10 @@ class TWindowing {
   virtual int RunMessageLoop() = 0;
   // Dispatches every message that is pending now and returns; a quit message stays queued.
   virtual void ProcessPendingMessages() = 0;
+  // Waits for the next message and dispatches it, for modal loops. False when the next message
+  // is the quit message (it stays queued for the outer loop) or, in a backend without a user,
+  // when no further message can arrive.
+  virtual bool DispatchNextMessage() = 0;
 
   // SW_HIDE, SW_SHOW, ...; async does not wait for the window's thread.
   virtual void ShowWindowHandle(TWindowHandle window, int command, bool async) = 0;
@@ -68,6 +74,8 @@ class TWindowing {
   virtual TWindowHandle ActiveWindow() const = 0;
   // The mouse position in screen coordinates.
   virtual TPoint CursorPos() const = 0;
+  // The primary screen in screen coordinates.
+  virtual TRect ScreenRect() const = 0;
 };
 
 // The backend linked into this program.
