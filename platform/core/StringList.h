@@ -85,6 +85,8 @@ class TStringList : public TStrings {
 
  protected:
   void SetUpdateState(bool updating) override;
+  // Announces a change, unless an update is in progress.
+  virtual void Changed();
 
  private:
   struct Line {
@@ -92,7 +94,6 @@ class TStringList : public TStrings {
     TObject* Object;
   };
   const Line& At(int index) const;
-  void Changed();
 
   std::vector<Line> lines_;
   bool sorted_ = false;
