@@ -3,3 +3,8 @@ if(QP_SANITIZE)
   target_compile_options(qp_options INTERFACE ${qp_sanitizers})
   target_link_options(qp_options INTERFACE ${qp_sanitizers})
 endif()
+
+# The fuzz targets' coverage guidance needs the code they reach instrumented, not just themselves.
+if(QP_FUZZ)
+  target_compile_options(qp_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
