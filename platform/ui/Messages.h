@@ -74,4 +74,8 @@ constexpr std::uint32_t ODS_FOCUS = 0x0010;
 // Broadcasts go to every top-level window.
 constexpr std::uintptr_t HWND_BROADCAST = 0xFFFF;
 
+// Window styles that the window's initial state follows.
+constexpr std::uint32_t WS_DISABLED = 0x08000000;
+constexpr std::uint32_t WS_VISIBLE = 0x10000000;
+
 }  // namespace qp
