@@ -78,4 +78,8 @@ constexpr std::uintptr_t HWND_BROADCAST = 0xFFFF;
 constexpr std::uint32_t WS_DISABLED = 0x08000000;
 constexpr std::uint32_t WS_VISIBLE = 0x10000000;
 
+// A window's text, read through its procedure: the system's controls answer for themselves.
+constexpr std::uint32_t WM_GETTEXT = 0x000D;
+constexpr std::uint32_t WM_GETTEXTLENGTH = 0x000E;
+
 }  // namespace qp

@@ -1,0 +1,37 @@
+#include "platform/ui/StatusBar.h"
+
+#include "platform/core/Describe.h"
+
+namespace qp {
+
+const TClass& TStatusPanel::ClassInfo() {
+  static const TClass info{Describe<TStatusPanel, TCollectionItem>("TStatusPanel")
+                               .Property("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
+                               .Property("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
+                               .Default(50)};
+  return info;
+}
+
+const TClass& TStatusPanels::ClassInfo() {
+  static const TClass info{Describe<TStatusPanels, TCollection>("TStatusPanels")};
+  return info;
+}
+
+const TClass& TStatusBar::ClassInfo() {
+  static const TClass info{Describe<TStatusBar, TWinControl>("TStatusBar")
+                               .Property("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels)};
+  return info;
+}
+
+TStatusBar::TStatusBar(TComponent* owner)
+    : TWinControl(owner), panels_(std::make_unique<TStatusPanels>()) {
+  SetBounds(0, 0, 250, 19);
+}
+
+TStatusBar::~TStatusBar() = default;
+
+void TStatusBar::SetPanels(TStatusPanels* panels) {
+  if (panels != nullptr && panels != panels_.get()) panels_->Assign(*panels);
+}
+
+}  // namespace qp
