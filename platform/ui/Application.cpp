@@ -16,7 +16,14 @@ const TClass& TApplication::ClassInfo() {
 }
 
 TApplication::TApplication() : TComponent(nullptr) {
-  handle_ = Windowing().CreateUtilityWindow([this](TMessage& message) { WndProc(message); });
+  Handle();
+}
+
+TWindowHandle TApplication::Handle() {
+  if (!Windowing().IsWindowHandle(handle_)) {
+    handle_ = Windowing().CreateUtilityWindow([this](TMessage& message) { WndProc(message); });
+  }
+  return handle_;
 }
 
 TApplication::~TApplication() {
@@ -30,13 +37,13 @@ void TApplication::Initialize() {
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;
-  Windowing().SetWindowCaption(handle_, title);
+  Windowing().SetWindowCaption(Handle(), title);
   SetDialogTitle(title);
 }
 
 bool TApplication::HelpCommand(std::uint32_t command, std::uintptr_t data) {
   if (helpFile_.empty()) return false;
-  const TWindowHandle owner = mainForm_ != nullptr ? mainForm_->Handle() : handle_;
+  const TWindowHandle owner = mainForm_ != nullptr ? mainForm_->Handle() : Handle();
   return HelpViewer().OpenHelp(owner, helpFile_, command, data);
 }
 

@@ -21,8 +21,9 @@ class TApplication : public TComponent {
   static const TClass& ClassInfo();
   const TClass& ClassType() const override { return ClassInfo(); }
 
-  // The application's own hidden top-level window, created with the application.
-  TWindowHandle Handle() const { return handle_; }
+  // The application's own hidden top-level window; made anew should the window system have lost
+  // it (the tests' window system forgets every window between tests).
+  TWindowHandle Handle();
   void Initialize();
 
   const std::string& Title() const { return title_; }

@@ -7,6 +7,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/MessageParams.h"
 #include "platform/ui/Messages.h"
 
 namespace qp {
@@ -21,13 +22,6 @@ TShiftState ShiftOf(std::uintptr_t keys) {
   if (keys & 0x0008) shift.Include(ssCtrl);
   if (keys & 0x0010) shift.Include(ssMiddle);
   return shift;
-}
-
-std::int32_t LowWord(std::intptr_t value) {
-  return static_cast<std::int16_t>(value & 0xFFFF);
-}
-std::int32_t HighWord(std::intptr_t value) {
-  return static_cast<std::int16_t>((value >> 16) & 0xFFFF);
 }
 
 }  // namespace
@@ -140,8 +134,7 @@ void TControl::Invalidate() {
 
 void TControl::WndProc(TMessage& message) {
   const TShiftState shift = ShiftOf(message.WParam);
-  const std::int32_t x = LowWord(message.LParam);
-  const std::int32_t y = HighWord(message.LParam);
+  const auto [x, y] = MousePoint(message.LParam);
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
       OnMouseDown(this, mbLeft, shift, x, y);
@@ -201,6 +194,8 @@ TWinControl::~TWinControl() {
 }
 
 TWindowHandle TWinControl::Handle() {
+  // The parent's window first: making it makes the windows of its children, this one included.
+  if (handle_ == 0 && Parent() != nullptr) Parent()->Handle();
   if (handle_ == 0) {
     TCreateParams params;
     CreateParams(params);
@@ -313,7 +308,9 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
-  if (handle_ != 0) message.Result = Windowing().DefaultHandling(handle_, message);
+  // While the window is being created its handle is not known yet; 0 names the window whose
+  // message is being handled.
+  message.Result = Windowing().DefaultHandling(handle_, message);
 }
 
 void TWinControl::BoundsChanged() {

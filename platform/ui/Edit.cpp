@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/core/Describe.h"
+#include "platform/ui/MessageParams.h"
 #include "platform/ui/Messages.h"
-#include "platform/ui/Notification.h"
 
 namespace qp {
 namespace {

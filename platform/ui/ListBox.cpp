@@ -1,7 +1,7 @@
 #include "platform/ui/ListBox.h"
 
 #include "platform/core/Describe.h"
-#include "platform/ui/Notification.h"
+#include "platform/ui/MessageParams.h"
 
 namespace qp {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/core/Describe.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Font.h"
-#include "platform/ui/Notification.h"
+#include "platform/ui/MessageParams.h"
 #include "platform/ui/ws/Graphics.h"
 
 namespace qp {

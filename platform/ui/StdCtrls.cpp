@@ -4,6 +4,7 @@
 #include "platform/ui/Brush.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/MessageParams.h"
 #include "platform/ui/Messages.h"
 
 namespace qp {
@@ -44,6 +45,8 @@ const TClass& TCustomComboBox::ClassInfo() {
           .Default(0)
           .Property("Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle)
           .Default(0)
+          .Property("TabStop", &TCustomComboBox::TabStop, &TCustomComboBox::SetTabStop)
+          .Default(1)
           .Property("Text", &TCustomComboBox::Text, &TCustomComboBox::SetText)
           .Property("OnChange", &TCustomComboBox::OnChange)
           .Property("OnDrawItem", &TCustomComboBox::OnDrawItem)};
@@ -106,7 +109,7 @@ void TCustomComboBox::SetSorted(bool sorted) {
 void TCustomComboBox::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_COMMAND:
-      HandleNotification(static_cast<std::uint32_t>((message.WParam >> 16) & 0xFFFF));
+      HandleNotification(NotificationCode(message));
       return;
     case CN_DRAWITEM:
       PaintItem(*reinterpret_cast<const TDrawItemStruct*>(message.LParam));

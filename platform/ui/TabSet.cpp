@@ -2,6 +2,7 @@
 
 #include "platform/core/Describe.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/MessageParams.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/ws/Graphics.h"
 
@@ -10,12 +11,6 @@ namespace {
 
 constexpr std::int32_t kStartMargin = 5;
 constexpr std::int32_t kTabMargin = 6;
-
-// Mouse messages carry the point as two signed 16-bit halves of lParam.
-TPoint MousePoint(std::intptr_t lParam) {
-  return {static_cast<std::int16_t>(lParam & 0xFFFF),
-          static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)};
-}
 
 }  // namespace
 
