@@ -5,10 +5,7 @@
 namespace qp {
 
 const TClass& THeaderSection::ClassInfo() {
-  static const TClass info{Describe<THeaderSection, TCollectionItem>("THeaderSection")
-                               .Property("Text", &THeaderSection::Text, &THeaderSection::SetText)
-                               .Property("Width", &THeaderSection::Width, &THeaderSection::SetWidth)
-                               .Default(50)};
+  static const TClass info{Describe<THeaderSection, TTextItem>("THeaderSection")};
   return info;
 }
 

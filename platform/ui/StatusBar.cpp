@@ -5,10 +5,7 @@
 namespace qp {
 
 const TClass& TStatusPanel::ClassInfo() {
-  static const TClass info{Describe<TStatusPanel, TCollectionItem>("TStatusPanel")
-                               .Property("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
-                               .Property("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
-                               .Default(50)};
+  static const TClass info{Describe<TStatusPanel, TTextItem>("TStatusPanel")};
   return info;
 }
 

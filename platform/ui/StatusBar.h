@@ -6,26 +6,18 @@
 
 #include "platform/core/Collection.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/TextItem.h"
 #include "platform/ui/TypedCollection.h"
 
 namespace qp {
 
 // One panel of a status bar: its text and width in pixels.
-class TStatusPanel : public TCollectionItem {
+class TStatusPanel : public TTextItem {
  public:
-  using TCollectionItem::TCollectionItem;
+  using TTextItem::TTextItem;
 
   static const TClass& ClassInfo();
   const TClass& ClassType() const override { return ClassInfo(); }
-
-  const std::string& Text() const { return text_; }
-  void SetText(const std::string& text) { text_ = text; }
-  std::int32_t Width() const { return width_; }
-  void SetWidth(std::int32_t width) { width_ = width; }
-
- private:
-  std::string text_;
-  std::int32_t width_ = 50;
 };
 
 class TStatusPanels : public TTypedCollection<TStatusPanel> {
