@@ -42,18 +42,7 @@ std::pair<TObject*, const TPropInfo*> TextOf(TObject& item) {
   return {target, text != nullptr ? text : GetPropInfo(*target, "Text")};
 }
 
-class CollectionHoldersTest : public ControlTest {
- protected:
-  void SetUp() override {
-    ControlTest::SetUp();
-    RegisterStandardControls();
-  }
-
-  static std::unique_ptr<TObject> Create(const std::string& name) {
-    const TClass* type = FindClass(name);
-    return std::unique_ptr<TObject>(type != nullptr ? type->Construct(nullptr) : nullptr);
-  }
-};
+class CollectionHoldersTest : public RegisteredControlTest {};
 
 TEST_F(CollectionHoldersTest, ClassNamesAndItemTextAsTheLanguageEngineFindsThem) {
   for (const Holder& h : kHolders) {

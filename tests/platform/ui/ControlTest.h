@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/backends/headless/Graphics.h"
 #include "platform/backends/headless/Windowing.h"
+#include "platform/core/Class.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/StandardControls.h"
 
 namespace qp {
 
@@ -44,6 +48,20 @@ class ControlTest : public ::testing::Test {
   }
 
   TWinControl host_{nullptr};
+};
+
+// Controls that form descriptions create by their registered class names.
+class RegisteredControlTest : public ControlTest {
+ protected:
+  void SetUp() override {
+    ControlTest::SetUp();
+    RegisterStandardControls();
+  }
+
+  static std::unique_ptr<TObject> Create(const std::string& name) {
+    const TClass* type = FindClass(name);
+    return std::unique_ptr<TObject>(type != nullptr ? type->Construct(nullptr) : nullptr);
+  }
 };
 
 }  // namespace qp

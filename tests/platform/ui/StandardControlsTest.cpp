@@ -44,18 +44,7 @@ const Registered kRegistered[] = {
     {"TTabSet", ""},
 };
 
-class StandardControlsTest : public ControlTest {
- protected:
-  void SetUp() override {
-    ControlTest::SetUp();
-    RegisterStandardControls();
-  }
-
-  static std::unique_ptr<TObject> Create(const std::string& name) {
-    const TClass* type = FindClass(name);
-    return std::unique_ptr<TObject>(type != nullptr ? type->Construct(nullptr) : nullptr);
-  }
-};
+class StandardControlsTest : public RegisteredControlTest {};
 
 TEST_F(StandardControlsTest, EveryClassIsCreatedByNameWithTheWindowItNeeds) {
   for (const Registered& r : kRegistered) {
