@@ -36,6 +36,8 @@ constexpr TColor clWindowText = SystemColor(8);
 constexpr TColor clHighlight = SystemColor(13);
 constexpr TColor clHighlightText = SystemColor(14);
 constexpr TColor clBtnFace = SystemColor(15);
+constexpr TColor clBtnShadow = SystemColor(16);
+constexpr TColor clBtnHighlight = SystemColor(20);
 
 // The colour identifiers: the sixteen fixed colours, the system colours in index order, clNone.
 // Identifiers compare without regard to ASCII letter case; a value takes its first identifier.

@@ -6,6 +6,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/GraphicControl.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageParams.h"
 #include "platform/ui/Messages.h"
@@ -199,6 +200,7 @@ TWindowHandle TWinControl::Handle() {
   if (handle_ == 0) {
     TCreateParams params;
     CreateParams(params);
+    ownWindowClass_ = params.WindowClass.empty();
     handle_ = Windowing().CreateWindowFor(params, [this](TMessage& m) { MainWndProc(m); });
     CreateWnd();
   }
@@ -274,10 +276,33 @@ void TWinControl::WndProc(TMessage& message) {
       }
       break;
     }
+    case WM_KEYDOWN:
+      if (message.WParam == VK_RETURN && DialogKey(message.WParam)) {
+        message.Result = 0;
+        return;
+      }
+      break;
+    case WM_PAINT:
+      if (ownWindowClass_ && handle_ != 0) {
+        Windowing().PaintWindow(handle_, [this](TDeviceContext dc) { PaintWindow(dc); });
+        message.Result = 0;
+        return;
+      }
+      break;
     default:
       break;
   }
   TControl::WndProc(message);
+}
+
+bool TWinControl::DialogKey(std::uintptr_t key) {
+  return Parent() != nullptr && Parent()->DialogKey(key);
+}
+
+void TWinControl::PaintWindow(TDeviceContext dc) {
+  for (TControl* control : controls_) {
+    if (auto* graphic = dynamic_cast<TGraphicControl*>(control)) graphic->PaintTo(dc);
+  }
 }
 
 void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc,

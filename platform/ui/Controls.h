@@ -161,6 +161,12 @@ class TWinControl : public TControl {
   void DefaultHandler(TMessage& message) override;
   void BoundsChanged() override;
   void TextChanged() override;
+  // Draws a window of the program's own class on dc, its client area: the windowless controls
+  // it holds, in their order. The system erased the background before.
+  virtual void PaintWindow(TDeviceContext dc);
+  // A key that acts on the whole dialog (Return for the default button), passed up to the form;
+  // true when something took it.
+  virtual bool DialogKey(std::uintptr_t key);
 
  private:
   friend class TControl;
@@ -171,6 +177,8 @@ class TWinControl : public TControl {
   TWinControl* ControlOfWindow(TWindowHandle window) const;
 
   TWindowHandle handle_ = 0;
+  // Standard control classes paint themselves.
+  bool ownWindowClass_ = false;
   std::uint32_t windowId_ = 0;
   std::vector<TControl*> controls_;
   bool tabStop_ = false;

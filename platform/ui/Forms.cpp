@@ -2,6 +2,7 @@
 
 #include "platform/core/Describe.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/forms/FormResources.h"
 
@@ -144,6 +145,25 @@ void TForm::CreateParams(TCreateParams& params) {
       if (borderIcons_.Contains(TBorderIcon::biMaximize)) params.Style |= WS_MAXIMIZEBOX;
     }
   }
+  // A designed client size wins over the designed outer size: the frame differs between systems.
+  if (clientWidth_ > 0 && clientHeight_ > 0) {
+    const TRect client{Left(), Top(), Left() + clientWidth_, Top() + clientHeight_};
+    const TRect outer = Windowing().WindowRectAround(client, params.Style, params.ExStyle);
+    SetBounds(Left(), Top(), outer.Width(), outer.Height());
+    params.Bounds = BoundsRect();
+  }
+}
+
+bool TForm::DialogKey(std::uintptr_t key) {
+  if (key != VK_RETURN) return false;
+  for (int i = 0; i < ComponentCount(); ++i) {
+    auto* button = dynamic_cast<TButton*>(Components(i));
+    if (button != nullptr && button->Default() && button->Visible() && button->Enabled()) {
+      button->Click();
+      return true;
+    }
+  }
+  return false;
 }
 
 void TForm::PlaceOnScreen() {

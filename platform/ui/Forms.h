@@ -66,6 +66,8 @@ class TForm : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // Return clicks the form's visible, enabled default button.
+  bool DialogKey(std::uintptr_t key) override;
 
  private:
   void PlaceOnScreen();

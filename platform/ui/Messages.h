@@ -16,6 +16,7 @@ constexpr std::uint32_t WM_QUIT = 0x0012;
 constexpr std::uint32_t WM_WININICHANGE = 0x001A;
 constexpr std::uint32_t WM_DRAWITEM = 0x002B;
 constexpr std::uint32_t WM_MEASUREITEM = 0x002C;
+constexpr std::uint32_t WM_KEYDOWN = 0x0100;
 constexpr std::uint32_t WM_COMMAND = 0x0111;
 constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
 constexpr std::uint32_t WM_MOUSEMOVE = 0x0200;
@@ -38,6 +39,8 @@ constexpr std::uintptr_t SC_CLOSE = 0xF060;
 constexpr std::uintptr_t SC_RESTORE = 0xF120;
 constexpr std::uintptr_t SC_TASKLIST = 0xF130;
 constexpr std::uintptr_t SC_SCREENSAVE = 0xF140;
+
+constexpr std::uintptr_t VK_RETURN = 0x0D;
 
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;

@@ -3,8 +3,29 @@
 #include <algorithm>
 
 #include "platform/core/Describe.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/ws/Graphics.h"
 
 namespace qp {
+namespace {
+
+// Light on the top and left edges and dark on the others for a raised bevel, the other way
+// round for a lowered one; rect shrinks by the bevel's width.
+void DrawBevel(TDeviceContext dc, TRect& rect, TPanelBevel bevel, std::int32_t width) {
+  if (bevel == bvNone) return;
+  const TColor topLeft = bevel == bvRaised ? clBtnHighlight : clBtnShadow;
+  const TColor bottomRight = bevel == bvRaised ? clBtnShadow : clBtnHighlight;
+  TGraphicsDevice& device = GraphicsDevice();
+  for (std::int32_t line = 0; line < width; ++line) {
+    device.FillRectangle(dc, {rect.Left, rect.Top, rect.Right, rect.Top + 1}, topLeft);
+    device.FillRectangle(dc, {rect.Left, rect.Top, rect.Left + 1, rect.Bottom}, topLeft);
+    device.FillRectangle(dc, {rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom}, bottomRight);
+    device.FillRectangle(dc, {rect.Right - 1, rect.Top, rect.Right, rect.Bottom}, bottomRight);
+    rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+  }
+}
+
+}  // namespace
 
 const TTypeInfo& TypeInfoFor(TPanelBevel*) {
   static const TTypeInfo type = MakeEnumType("TPanelBevel", {"bvNone", "bvLowered", "bvRaised"});
@@ -44,6 +65,19 @@ void TPanel::SetBevelWidth(std::int32_t width) {
   if (width == bevelWidth_) return;
   bevelWidth_ = width;
   Invalidate();
+}
+
+void TPanel::PaintWindow(TDeviceContext dc) {
+  TRect rect{0, 0, Width(), Height()};
+  GraphicsDevice().FillRectangle(dc, rect, Color());
+  DrawBevel(dc, rect, bevelOuter_, bevelWidth_);
+  DrawBevel(dc, rect, bevelInner_, bevelWidth_);
+  if (!Caption().empty()) {
+    const TSize size = GraphicsDevice().MeasureText(dc, *Font(), Caption());
+    const TPoint at{(Width() - size.cx) / 2, (Height() - size.cy) / 2};
+    GraphicsDevice().WriteText(dc, at, rect, *Font(), clNone, Caption());
+  }
+  TWinControl::PaintWindow(dc);
 }
 
 }  // namespace qp

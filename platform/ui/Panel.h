@@ -28,6 +28,11 @@ class TPanel : public TWinControl {
   std::int32_t BevelWidth() const { return bevelWidth_; }
   void SetBevelWidth(std::int32_t width);
 
+ protected:
+  // The colour, the outer bevel, the inner bevel inside it, the caption in the middle, then
+  // the windowless controls.
+  void PaintWindow(TDeviceContext dc) override;
+
  private:
   TPanelBevel bevelInner_ = bvNone;
   TPanelBevel bevelOuter_ = bvRaised;

@@ -65,6 +65,8 @@ class THeadlessGraphics final : public TGraphicsDevice {
   // What was drawn on one device context, a bitmap's for instance, in order.
   std::vector<TDrawing> DrawingsOn(TDeviceContext dc) const;
   void ClearDrawings() { drawings_.clear(); }
+  // A device context of its own for a window's painting.
+  TDeviceContext NewDeviceContext() { return NewHandle(); }
 
   // The icon file that a live icon handle was made from; nullptr for any other handle.
   const std::vector<std::uint8_t>* IconFile(TIconHandle icon) const;

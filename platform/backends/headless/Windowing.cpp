@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/backends/headless/Graphics.h"
 #include "platform/ui/Messages.h"
 
 namespace qp {
@@ -138,6 +139,14 @@ void THeadlessWindowing::EnableWindowHandle(TWindowHandle window, bool enabled) 
 
 void THeadlessWindowing::InvalidateWindow(TWindowHandle window) {
   if (Window* found = Find(window)) ++found->Invalidations;
+}
+
+void THeadlessWindowing::PaintWindow(TWindowHandle window,
+                                     const std::function<void(TDeviceContext)>& paint) {
+  Window* found = Find(window);
+  if (found == nullptr) return;
+  if (found->PaintDC == 0) found->PaintDC = HeadlessGraphics().NewDeviceContext();
+  paint(found->PaintDC);
 }
 
 void THeadlessWindowing::SetForeground(TWindowHandle window) {

@@ -29,6 +29,8 @@ class THeadlessWindowing final : public TWindowing {
     bool Shown = false;
     bool Enabled = true;
     int Invalidations = 0;
+    // What the window's painting draws on, in the graphics log; made at its first paint.
+    TDeviceContext PaintDC = 0;
     std::thread::id Thread;
     // WM_DESTROY is on its way; the window goes when it has reached every procedure.
     bool Destroying = false;
@@ -96,6 +98,12 @@ class THeadlessWindowing final : public TWindowing {
   void EnableWindowHandle(TWindowHandle window, bool enabled) override;
   // Counts the invalidation; no WM_PAINT follows.
   void InvalidateWindow(TWindowHandle window) override;
+  // The tests' windows have no frames.
+  TRect WindowRectAround(const TRect& client, std::uint32_t /*style*/,
+                         std::uint32_t /*exStyle*/) const override {
+    return client;
+  }
+  void PaintWindow(TWindowHandle window, const std::function<void(TDeviceContext)>& paint) override;
   // Brings the window's top-level window to the foreground and activates it.
   void SetForeground(TWindowHandle window) override;
   TWindowHandle ActiveWindow() const override;

@@ -211,6 +211,26 @@ void TWin32Windowing::InvalidateWindow(TWindowHandle window) {
   InvalidateRect(ToHwnd(window), nullptr, TRUE);
 }
 
+void TWin32Windowing::PaintWindow(TWindowHandle window,
+                                  const std::function<void(TDeviceContext)>& paint) {
+  PAINTSTRUCT ps{};
+  const HDC dc = BeginPaint(ToHwnd(window), &ps);
+  try {
+    paint(reinterpret_cast<TDeviceContext>(dc));
+  } catch (...) {
+    EndPaint(ToHwnd(window), &ps);
+    throw;
+  }
+  EndPaint(ToHwnd(window), &ps);
+}
+
+TRect TWin32Windowing::WindowRectAround(const TRect& client, std::uint32_t style,
+                                        std::uint32_t exStyle) const {
+  RECT rect{client.Left, client.Top, client.Right, client.Bottom};
+  AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
 void TWin32Windowing::SetForeground(TWindowHandle window) {
   SetForegroundWindow(ToHwnd(window));
 }

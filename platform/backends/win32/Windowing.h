@@ -33,6 +33,9 @@ class TWin32Windowing final : public TWindowing {
   void SetWindowCaption(TWindowHandle window, const std::string& caption) override;
   void EnableWindowHandle(TWindowHandle window, bool enabled) override;
   void InvalidateWindow(TWindowHandle window) override;
+  TRect WindowRectAround(const TRect& client, std::uint32_t style,
+                         std::uint32_t exStyle) const override;
+  void PaintWindow(TWindowHandle window, const std::function<void(TDeviceContext)>& paint) override;
   void SetForeground(TWindowHandle window) override;
   TWindowHandle ActiveWindow() const override;
   TPoint CursorPos() const override;

@@ -70,8 +70,16 @@ class TWindowing {
   virtual void SetWindowCaption(TWindowHandle window, const std::string& caption) = 0;
   virtual void EnableWindowHandle(TWindowHandle window, bool enabled) = 0;
   virtual void InvalidateWindow(TWindowHandle window) = 0;
+  // Answers WM_PAINT for a window of the program's own: paint draws the window's content on a
+  // device context of its client area, and the invalid part counts as painted afterwards.
+  virtual void PaintWindow(TWindowHandle window,
+                           const std::function<void(TDeviceContext)>& paint) = 0;
   virtual void SetForeground(TWindowHandle window) = 0;
   virtual TWindowHandle ActiveWindow() const = 0;
+  // The bounds of a top-level window with these styles whose client area is client: the client
+  // area grown by the frame and caption the system draws around it.
+  virtual TRect WindowRectAround(const TRect& client, std::uint32_t style,
+                                 std::uint32_t exStyle) const = 0;
   // The mouse position in screen coordinates.
   virtual TPoint CursorPos() const = 0;
   // The primary screen in screen coordinates.

@@ -96,6 +96,22 @@ TEST_F(FormsTest, ShowModalRunsUntilAButtonSetsTheResultAndCentresTheForm) {
   EXPECT_EQ(form->Left(), (screen.Width() - form->Width()) / 2);
 }
 
+TEST_F(FormsTest, ReturnInAnyOfItsWindowsClicksTheDefaultButton) {
+  for (const bool isDefault : {true, false}) {
+    TComponent owner(nullptr);
+    auto* form = CreateOwnedForm<TSampleForm>(&owner);
+    auto* button = static_cast<TButton*>(form->FindComponent("Button1"));
+    button->SetDefault(isDefault);
+    HeadlessWindowing().SetIdleHook([&] {
+      Windowing().SendTo(button->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+      if (form->ModalResult() == mrNone) form->SetModalResult(mrCancel);
+      return false;
+    });
+    EXPECT_EQ(form->ShowModal(), isDefault ? button->ModalResult() : mrCancel)
+        << "default " << isDefault;
+  }
+}
+
 TEST_F(FormsTest, ShowModalEndsWhenNothingMoreCanHappen) {
   TComponent owner(nullptr);
   auto* form = CreateOwnedForm<TSampleForm>(&owner);

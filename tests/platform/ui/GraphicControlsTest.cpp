@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "platform/core/MemoryStream.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Icon.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 #include "tests/platform/ui/ControlTest.h"
 #include "tests/platform/ui/IconFiles.h"
 
@@ -86,6 +88,39 @@ TEST_F(GraphicControlsTest, ChangesRepaintTheParentsWindow) {
   image.SetCenter(true);
   image.SetStretch(true);
   EXPECT_EQ(invalidations(), 6);
+}
+
+TEST_F(GraphicControlsTest, APanelPaintsItsBevelsThenItsWindowlessControlsInOrder) {
+  TPanel panel(nullptr);
+  panel.SetParent(&host_);
+  panel.SetBounds(0, 0, 50, 30);
+  panel.SetBevelOuter(bvLowered);
+  panel.SetBevelInner(bvRaised);
+  TLabel first(nullptr);
+  first.SetParent(&panel);
+  first.SetCaption("A");
+  TLabel second(nullptr);
+  second.SetParent(&panel);
+  second.SetCaption("B");
+  TButton button(nullptr);
+  button.SetParent(&panel);
+
+  Windowing().SendTo(panel.Handle(), WM_PAINT, 0, 0);
+  std::vector<TDrawing> drawn = HeadlessGraphics().DrawingsOn(WindowOf(panel).PaintDC);
+  ASSERT_EQ(drawn.size(), 1u + 4 + 4 + 2 * 2);
+  EXPECT_EQ(drawn[0].Rect, (TRect{0, 0, 50, 30}));
+  EXPECT_EQ(drawn[1].Rect, (TRect{0, 0, 50, 1})) << "outer bevel, top";
+  EXPECT_EQ(drawn[1].Color, clBtnShadow);
+  EXPECT_EQ(drawn[4].Rect, (TRect{49, 0, 50, 30})) << "outer bevel, right";
+  EXPECT_EQ(drawn[4].Color, clBtnHighlight);
+  EXPECT_EQ(drawn[5].Rect, (TRect{1, 1, 49, 2})) << "inner bevel, top";
+  EXPECT_EQ(drawn[5].Color, clBtnHighlight);
+  EXPECT_EQ(drawn[10].Text, "A");
+  EXPECT_EQ(drawn[12].Text, "B");
+
+  // The system paints its own control classes.
+  Windowing().SendTo(button.Handle(), WM_PAINT, 0, 0);
+  EXPECT_EQ(WindowOf(button).PaintDC, 0u);
 }
 
 TEST_F(GraphicControlsTest, AnImageDrawsItsOwnCopyOfTheIconPlacedAsAsked) {
