@@ -59,6 +59,20 @@ read -r tray main < <(driver windows | sed 's/tray=\(\S*\) main=\(\S*\)/\1 \2/')
   fail "the shell's icon belongs to another window than the hidden tray window $tray"
 echo "tray window $tray, main form $main"
 
+# Wine draws its own title bars when no window manager runs; such windows get the keyboard only
+# when asked.
+open_menu() {
+  local shown
+  shown=$(trace_lines NtUserTrackPopupMenuEx)
+  click_icon 3
+  wait_for "the popup menu" test "$(trace_lines NtUserTrackPopupMenuEx)" -gt "$shown"
+  wait_for "the popup menu on the screen" xdotool search --onlyvisible --class quietpane.exe
+  xdotool windowfocus "$(xdotool search --onlyvisible --class quietpane.exe | head -1)"
+  sleep 0.5
+}
+about_box() { xdotool search --onlyvisible --name "^Information$"; }
+no_about_box() { ! about_box; }
+
 screensaver="NtUserPostMessage hwnd $main msg 112 (WM_SYSCOMMAND) wp f140 lp 0"
 expect_screensaver_posts() {
   wait_for "$1: $2 screen-saver commands posted to the main form" \
@@ -78,8 +92,7 @@ expect_screensaver_posts "the driver's double-click message" 6
 echo "clicks post the screen-saver command"
 
 menu_start=$(wc -l <"$log")
-click_icon 3
-wait_for "the popup menu" trace_has "NtUserTrackPopupMenuEx"
+open_menu
 menu_trace=$(tail -n +"$menu_start" "$log")
 items=$(grep -a "set_menu_item_info to:" <<<"$menu_trace" | sed 's/.*to: { //; s/ *}$//')
 expected='ID=0x1, Text=L"Bildschirmschoner zeigen"
@@ -96,33 +109,32 @@ ID=0x7, Text=L"Beenden"'
   fail "popup menu items differ:"$'\n'"$items"
 grep -a -q "NtUserSetMenuDefaultItem (0x[0-9a-f]*,1,0)" <<<"$menu_trace" ||
   fail "Bildschirmschoner zeigen is not the default item"
-# Wine draws its own title bars when no window manager runs; such windows get the keyboard only
-# when asked.
-focus_menu() {
-  local menu
-  wait_for "the popup menu on the screen" xdotool search --onlyvisible --class quietpane.exe
-  menu=$(xdotool search --onlyvisible --class quietpane.exe | head -1)
-  xdotool windowfocus "$menu"
-  sleep 0.5
-}
 # Down to "Sprache", open its submenu for the picture, back, down to "Information".
-focus_menu
 xdotool key Down Down Right
 sleep 1
 shot popup-menu.png
 xdotool key Left Down Down Return
-wait_for "the about box" xdotool search --onlyvisible --name "^Information$"
+wait_for "the about box" about_box
 sleep 1
 shot about-box.png
 read -r x y < <(driver center Information OK)
 xdotool mousemove "$x" "$y" click 1
-wait_for "the about box closing on OK" bash -c '! xdotool search --onlyvisible --name "^Information$"'
+wait_for "the about box closing on OK" no_about_box
 echo "the popup menu shows its items; Information opens the about box and OK closes it"
 
-click_icon 3
-wait_for "the popup menu again" test "$(trace_lines NtUserTrackPopupMenuEx)" -ge 2
-focus_menu
+open_menu
+xdotool key Up Up Return
+wait_for "the about box again" about_box
+xdotool windowfocus "$(about_box)"
+sleep 0.5
+xdotool key Return
+wait_for "the about box closing on Return" no_about_box
+echo "Return closes the about box too"
+
+open_menu
 xdotool key Up Return
+program_ended() { ! kill -0 "$program" 2>/dev/null; }
+wait_for "Quietpane to end after Beenden" program_ended
 status=0
 wait "$program" || status=$?
 [ "$status" -eq 0 ] || fail "Quietpane ended with exit code $status"
