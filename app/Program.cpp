@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/MainForm.h"
 #include "components/TrayIcon.h"
+#include "components/Vcombbox.h"
 #include "platform/core/Class.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Messages.h"
@@ -13,6 +14,7 @@ namespace qp {
 
 void RegisterQuietpaneClasses() {
   RegisterStandardControls();
+  RegisterClass(TVComboBox::ClassInfo());
   for (const TClass* type :
        {&TTrayIcon::ClassInfo(), &TMainForm::ClassInfo(), &TAboutBox::ClassInfo()}) {
     RegisterClass(*type);

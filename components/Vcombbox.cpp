@@ -10,7 +10,8 @@
 namespace qp {
 namespace {
 
-// The system's combo box holds at most this many items; a higher index names none.
+// No item the box shows has a higher index; refusing one keeps a wrong index from growing the
+// icon list without limit.
 constexpr std::int32_t kMaxItems = 32767;
 // Icons are painted on a square bitmap of their natural size.
 constexpr std::int32_t kIconSide = 32;
@@ -96,21 +97,13 @@ void TVComboBox::SetResizeIcon(bool resizeIcon) {
 }
 
 void TVComboBox::SetHeight(std::int32_t height) {
-  // Each new window reports its size again, which must not start another rebuild.
-  if (!IsDesigning() || height == Height() || rebuildingHeight_) return;
-  rebuildingHeight_ = true;
-  try {
-    SetStyle(TComboBoxStyle::csDropDown);
-    SetItemHeight(height - 6);
-    SetStyle(TComboBoxStyle::csOwnerDrawFixed);
-    SetSorted(!Sorted());
-    SetSorted(!Sorted());
-    RefreshItems(false);
-  } catch (...) {
-    rebuildingHeight_ = false;
-    throw;
-  }
-  rebuildingHeight_ = false;
+  if (!IsDesigning() || height == Height()) return;
+  SetStyle(TComboBoxStyle::csDropDown);
+  SetItemHeight(height - 6);
+  SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+  SetSorted(!Sorted());
+  SetSorted(!Sorted());
+  RefreshItems(false);
 }
 
 bool TVComboBox::SetItemIcon(std::int32_t index, TIcon* icon) {
@@ -130,8 +123,8 @@ TIcon* TVComboBox::ItemIcon(std::int32_t index) const {
 void TVComboBox::RefreshItems(bool /*translate*/) {}
 
 void TVComboBox::Loaded() {
-  // Unlike the platform's other controls the box could keep its loading mark for ever; it ends
-  // it, so that work deferred while loading is done when set later.
+  // The loading mark ends here, so that what a descendant defers while loading is done at once
+  // when it is asked for after the form has been read.
   TCustomComboBox::Loaded();
   OnLoaded(this);
 }
@@ -144,6 +137,7 @@ void TVComboBox::WndProc(TMessage& message) {
 
 void TVComboBox::CreateParams(TCreateParams& params) {
   TCustomComboBox::CreateParams(params);
+  // The box's own two bits on top of the owner-drawn list's: the low bits read 0x17.
   params.Style |= 0x2 | 0x4;
 }
 

@@ -57,7 +57,7 @@ class TVComboBox : public TCustomComboBox {
   bool SetItemIcon(std::int32_t index, TIcon* icon);
   // The box's copy for item index; nullptr when it has none.
   TIcon* ItemIcon(std::int32_t index) const;
-  // Entries made so far: every index below it has been reached by SetItemIcon.
+  // The number of icon entries; SetItemIcon adds empty ones up to the index it is given.
   std::int32_t ItemIconCount() const { return static_cast<std::int32_t>(FIcons.size()); }
 
   // The font height remembered when the list first opened with another font height; 0 = none.
@@ -96,7 +96,6 @@ class TVComboBox : public TCustomComboBox {
   bool resizeIcon_ = false;
   std::int32_t FSavedFontHeight = 0;
   std::vector<std::unique_ptr<TIcon>> FIcons;
-  bool rebuildingHeight_ = false;
 };
 
 }  // namespace qp
