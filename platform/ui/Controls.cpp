@@ -316,7 +316,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   static std::uint32_t nextId = 100;
   if (windowId_ == 0) windowId_ = nextId++;
   params.Caption = Text();
-  params.Bounds = BoundsRect();
+  params.Bounds = WindowBounds();
   params.Id = windowId_;
   if (Parent() != nullptr) {
     params.Parent = Parent()->Handle();
@@ -339,7 +339,7 @@ void TWinControl::DefaultHandler(TMessage& message) {
 }
 
 void TWinControl::BoundsChanged() {
-  if (handle_ != 0) Windowing().SetWindowBounds(handle_, BoundsRect());
+  if (handle_ != 0) Windowing().SetWindowBounds(handle_, WindowBounds());
 }
 
 void TWinControl::TextChanged() {

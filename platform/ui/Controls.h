@@ -161,6 +161,8 @@ class TWinControl : public TControl {
   void DefaultHandler(TMessage& message) override;
   void BoundsChanged() override;
   void TextChanged() override;
+  // The bounds the control's window is created and kept with.
+  virtual TRect WindowBounds() const { return BoundsRect(); }
   // Draws a window of the program's own class on dc, its client area: the windowless controls
   // it holds, in their order. The system erased the background before.
   virtual void PaintWindow(TDeviceContext dc);

@@ -147,6 +147,13 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
   if (sorted_) params.Style |= CBS_SORT;
 }
 
+TRect TCustomComboBox::WindowBounds() const {
+  TRect bounds = TWinControl::WindowBounds();
+  // The list's frame takes a pixel above and below its items.
+  if (style_ != TComboBoxStyle::csSimple) bounds.Bottom += itemHeight_ * dropDownCount_ + 2;
+  return bounds;
+}
+
 void TCustomComboBox::CreateWnd() {
   TWinControl::CreateWnd();
   PushItems();

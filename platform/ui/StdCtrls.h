@@ -57,6 +57,8 @@ class TCustomComboBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // The system takes a drop-down box's window height as the room for the box and its open list.
+  TRect WindowBounds() const override;
   void CreateWnd() override;
   // The list is about to open.
   virtual void DropDown() {}

@@ -81,8 +81,7 @@ class VComboBoxWindow : public ::testing::Test {
     form_.SetBounds(40, 40, 320, 240);
     form_.SetCaption("Sprache");
     box_->SetParent(&form_);
-    // The system's combo box takes the height it is created with as room for its open list.
-    box_->SetBounds(16, 16, 200, 160);
+    box_->SetBounds(16, 16, 200, 42);
     box_->SetItemHeight(36);
     box_->Items()->SetText(
         "Deutsch\nEnglisch\nFranz\xF6"

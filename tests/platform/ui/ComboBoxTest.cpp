@@ -85,6 +85,20 @@ TEST_F(ComboBoxTest, StylesMakeTheirCreationParameters) {
   }
 }
 
+TEST_F(ComboBoxTest, ADropDownWindowLeavesRoomForTheOpenList) {
+  box->SetBounds(10, 20, 100, 24);
+  box->SetItemHeight(16);
+  box->SetDropDownCount(4);
+  box->RecreateWnd();
+  EXPECT_EQ(WindowOf(*box).Params.Bounds, (TRect{10, 20, 110, 20 + 24 + 4 * 16 + 2}));
+  box->SetTop(30);
+  EXPECT_EQ(WindowOf(*box).Params.Bounds, (TRect{10, 30, 110, 30 + 24 + 4 * 16 + 2}));
+  EXPECT_EQ(box->Height(), 24);
+
+  box->SetStyle(TComboBoxStyle::csSimple);
+  EXPECT_EQ(WindowOf(*box).Params.Bounds, (TRect{10, 30, 110, 54})) << "a list always open";
+}
+
 TEST_F(ComboBoxTest, ChangingSortedCreatesTheWindowAnew) {
   const TWindowHandle before = box->Handle();
   box->SetSorted(true);
