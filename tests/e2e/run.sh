@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Drives Quietpane.exe under Wine the way a user does: real clicks on its icon in Wine's
 # notification area, the popup menu, the about box and quitting. Wine's traces of posted messages,
-# menus and the notification area show what the program did; screenshots go to the output folder.
-#   run.sh <Quietpane.exe> <driver.exe> <output folder>
+# menus and the notification area show what the program did.
+#   run.sh <Quietpane.exe> <driver.exe> <folder for the trace and Wine> <screenshot folder>
 set -euo pipefail
 
-exe=$1 driver=$2 out=$3
+exe=$1 driver=$2 out=$3 screenshots=$4
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # A display of its own: other test programs open windows and menus at the same time.
@@ -13,7 +13,7 @@ if [ -z "${QP_E2E_DISPLAY:-}" ]; then
   exec env QP_E2E_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-mkdir -p "$out"
+mkdir -p "$out" "$screenshots"
 export WINEPREFIX=$out/wineprefix WINEDLLOVERRIDES=mscoree,mshtml=
 if [ ! -d "$WINEPREFIX" ]; then
   WINEDEBUG=-all wineboot --init >/dev/null 2>&1 || true
@@ -44,7 +44,7 @@ wait_for() {
 driver() { WINEDEBUG=-all wine "$driver" "$@" | tr -d '\r'; }
 trace_lines() { grep -a -c -- "$1" "$log" || true; }
 trace_has() { grep -a -q -- "$1" "$log"; }
-shot() { import -window root "$out/$1"; }
+shot() { import -window root "$screenshots/$1"; }
 
 WINEDEBUG=+msg,+menu,+systray wine "$exe" 2>"$log" &
 program=$!
@@ -142,4 +142,4 @@ trace_has "Shell_NotifyIconW dwMessage = 2" &&
   grep -a -q -i -E "trace:systray:hide_icon id=0x0, hwnd=0*${tray#0x}\b" "$log" ||
   fail "the icon was not removed"
 echo "Beenden removes the icon and ends Quietpane with exit code 0"
-echo "screenshots: $out/popup-menu.png $out/about-box.png"
+echo "screenshots: $screenshots/popup-menu.png $screenshots/about-box.png"
