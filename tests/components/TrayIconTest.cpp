@@ -9,10 +9,10 @@
 #include "platform/backends/headless/Shell.h"
 #include "platform/backends/headless/Windowing.h"
 #include "platform/core/Describe.h"
-#include "platform/core/MemoryStream.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Icon.h"
 #include "platform/ui/Menus.h"
+#include "tests/platform/ui/TestIcons.h"
 
 namespace qp {
 namespace {
@@ -54,12 +54,7 @@ std::unique_ptr<TIcon> MakeIcon() {
   const std::uint8_t header[40] = {40, 0, 0, 0, 16, 0, 0, 0, 32, 0, 0, 0, 1, 0, 4, 0};
   file.insert(file.end(), header, header + 40);
   file.resize(file.size() + imageSize - 40, 0);
-  TMemoryStream stream;
-  stream.WriteBuffer(file.data(), file.size());
-  stream.SetPosition(0);
-  auto icon = std::make_unique<TIcon>();
-  icon->LoadFromStream(stream);
-  return icon;
+  return IconFromFile(file);
 }
 
 class TrayIconTest : public ::testing::Test {

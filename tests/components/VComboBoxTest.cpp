@@ -9,26 +9,15 @@
 #include <vector>
 
 #include "platform/core/Describe.h"
-#include "platform/core/MemoryStream.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Icon.h"
 #include "platform/ui/forms/FormReader.h"
 #include "platform/ui/forms/FormWriter.h"
 #include "tests/platform/ui/ControlTest.h"
-#include "tests/platform/ui/IconFiles.h"
+#include "tests/platform/ui/TestIcons.h"
 
 namespace qp {
 namespace {
-
-std::unique_ptr<TIcon> MakeIcon(int side) {
-  const std::vector<std::uint8_t> file = IconFileOf({BitmapIconImage(side, 4)});
-  TMemoryStream stream;
-  stream.WriteBuffer(file.data(), file.size());
-  stream.SetPosition(0);
-  auto icon = std::make_unique<TIcon>();
-  icon->LoadFromStream(stream);
-  return icon;
-}
 
 // The form that holds the box in the tests: its published methods are what descriptions bind.
 class THost : public TWinControl {
@@ -110,7 +99,7 @@ class VComboBoxTest : public ControlTest {
   }
 
   TVComboBox* box = new TVComboBox(&host_);
-  std::unique_ptr<TIcon> icon = MakeIcon(32);
+  std::unique_ptr<TIcon> icon = RedIcon(32);
 };
 
 TEST_F(VComboBoxTest, PaintsTheIconBitmapAndTheTextBesideIt) {
@@ -268,7 +257,7 @@ TEST_F(VComboBoxTest, KeepsItsOwnCopiesOfItemIcons) {
   EXPECT_EQ(drawnIcon->Source, copy->Handle());
 
   // A new image goes into the entry that is there.
-  auto small = MakeIcon(16);
+  auto small = RedIcon(16);
   EXPECT_TRUE(box->SetItemIcon(3, small.get()));
   EXPECT_EQ(box->ItemIcon(3), copy);
   EXPECT_EQ(copy->Width(), 16);

@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "components/Vcombbox.h"
-#include "platform/core/MemoryStream.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Icon.h"
-#include "tests/platform/ui/IconFiles.h"
+#include "tests/platform/ui/TestIcons.h"
 #include "tests/support/Screenshot.h"
 
 #include <windows.h>
@@ -51,13 +50,7 @@ std::unique_ptr<TIcon> DrawnIcon(COLORREF colour, const std::function<bool(int, 
       mask.push_back(static_cast<std::uint8_t>(maskRow >> shift));
   }
   out.insert(out.end(), mask.begin(), mask.end());
-  const std::vector<std::uint8_t> file = IconFileOf({image});
-  TMemoryStream stream;
-  stream.WriteBuffer(file.data(), file.size());
-  stream.SetPosition(0);
-  auto icon = std::make_unique<TIcon>();
-  icon->LoadFromStream(stream);
-  return icon;
+  return IconFromFile(IconFileOf({image}));
 }
 
 // Every icon keeps its corners transparent, so the square behind it shows there.

@@ -7,22 +7,11 @@
 #include <vector>
 
 #include "components/Verbonix/Verbonix.h"
-#include "platform/core/MemoryStream.h"
 #include "tests/platform/ui/ControlTest.h"
-#include "tests/platform/ui/IconFiles.h"
+#include "tests/platform/ui/TestIcons.h"
 
 namespace qp {
 namespace {
-
-std::unique_ptr<TIcon> RedIcon() {
-  const std::vector<std::uint8_t> file = IconFileOf({BitmapIconImage(16, 4)});
-  TMemoryStream stream;
-  stream.WriteBuffer(file.data(), file.size());
-  stream.SetPosition(0);
-  auto icon = std::make_unique<TIcon>();
-  icon->LoadFromStream(stream);
-  return icon;
-}
 
 // An engine placed in a control, as on a form; the tests fill its table as stored tables do.
 class EntryOperationsTest : public ControlTest {
@@ -54,7 +43,7 @@ class EntryOperationsTest : public ControlTest {
 
   void FillSample() {
     Property(0, "Beenden1", "Caption", "Beenden");
-    Language("Deutsch", 1, RedIcon());
+    Language("Deutsch", 1, RedIcon(16));
     Property(1, "Beenden1", "Caption", "Ende");
     Property(1, "Gone1", "Caption", "Weg", ekUnresolved);
     Language("Nederlands", 2);
@@ -97,7 +86,7 @@ class EntryOperationsTest : public ControlTest {
 };
 
 TEST_F(EntryOperationsTest, CopyEntryGivesALanguageAnIconOfItsOwn) {
-  TLanguageEntry* language = Language("Deutsch", 1, RedIcon());
+  TLanguageEntry* language = Language("Deutsch", 1, RedIcon(16));
   auto copy = TVerbonix::CopyEntry(*language);
   ASSERT_NE(copy->Icon(), nullptr);
   EXPECT_NE(copy->Icon(), language->Icon());
@@ -223,7 +212,7 @@ TEST_F(EntryOperationsTest, AddLanguageRefusesEmptyBaseAndKnownNames) {
   const std::vector<std::string> before = Table();
 
   for (const char* name : {"", "English", "Deutsch"}) {
-    EXPECT_FALSE(engine.AddLanguage(name, RedIcon())) << name;
+    EXPECT_FALSE(engine.AddLanguage(name, RedIcon(16))) << name;
     EXPECT_EQ(Table(), before) << name;
   }
 }
@@ -232,7 +221,7 @@ TEST_F(EntryOperationsTest, AddLanguageTakesTheSmallestFreeNumberAndTheIcon) {
   Language("Deutsch", 1);
   Language("Svenska", 3);
 
-  EXPECT_TRUE(engine.AddLanguage("deutsch", RedIcon()));
+  EXPECT_TRUE(engine.AddLanguage("deutsch", RedIcon(16)));
   EXPECT_TRUE(engine.AddLanguage("Nederlands", nullptr));
 
   EXPECT_EQ(Table(), (std::vector<std::string>{"L0 English", "L1 Deutsch", "L3 Svenska",

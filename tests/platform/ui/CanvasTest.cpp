@@ -9,7 +9,7 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Icon.h"
 #include "tests/platform/ui/ChangeCounter.h"
-#include "tests/platform/ui/IconFiles.h"
+#include "tests/platform/ui/TestIcons.h"
 
 namespace qp {
 namespace {
@@ -21,14 +21,6 @@ class CanvasTest : public ::testing::Test {
   void SetUp() override {
     HeadlessGraphics().ClearDrawings();
     canvas_.SetHandle(kItemDC);
-  }
-
-  static void LoadIcon(TIcon& icon) {
-    const std::vector<std::uint8_t> file = IconFileOf({BitmapIconImage(32, 4)});
-    TMemoryStream stream;
-    stream.WriteBuffer(file.data(), file.size());
-    stream.SetPosition(0);
-    icon.LoadFromStream(stream);
   }
 
   const std::vector<TDrawing>& Drawings() const { return HeadlessGraphics().Drawings(); }
@@ -108,7 +100,7 @@ TEST_F(CanvasTest, WritesTextInTheFontOnTheBrush) {
 TEST_F(CanvasTest, DrawsIconsAtTheirSizeOrStretched) {
   TIcon icon;
   TIcon empty;
-  LoadIcon(icon);
+  LoadIconFile(icon, IconFileOf({BitmapIconImage(32, 4)}));
   canvas_.Draw(2, 1, icon);
   canvas_.StretchDraw({2, 1, 18, 17}, icon);
   canvas_.Draw(2, 1, empty);

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/MemoryStream.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Icon.h"
@@ -11,7 +10,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 #include "tests/platform/ui/ControlTest.h"
-#include "tests/platform/ui/IconFiles.h"
+#include "tests/platform/ui/TestIcons.h"
 
 namespace qp {
 namespace {
@@ -21,14 +20,6 @@ constexpr TDeviceContext kParentDC = 0x51;
 class GraphicControlsTest : public ControlTest {
  protected:
   static std::vector<TDrawing> Drawings() { return HeadlessGraphics().DrawingsOn(kParentDC); }
-
-  static void LoadIcon(TIcon& icon, int side) {
-    const std::vector<std::uint8_t> file = IconFileOf({BitmapIconImage(side, 4)});
-    TMemoryStream stream;
-    stream.WriteBuffer(file.data(), file.size());
-    stream.SetPosition(0);
-    icon.LoadFromStream(stream);
-  }
 };
 
 TEST_F(GraphicControlsTest, ALabelWritesItsCaptionAlignedInItsBounds) {
@@ -83,7 +74,7 @@ TEST_F(GraphicControlsTest, ChangesRepaintTheParentsWindow) {
   label.SetLeft(5);
   EXPECT_EQ(invalidations(), 3);
   TIcon icon;
-  LoadIcon(icon, 16);
+  LoadIconFile(icon, IconFileOf({BitmapIconImage(16, 4)}));
   image.SetPicture(&icon);
   image.SetCenter(true);
   image.SetStretch(true);
@@ -130,10 +121,10 @@ TEST_F(GraphicControlsTest, AnImageDrawsItsOwnCopyOfTheIconPlacedAsAsked) {
   EXPECT_TRUE(Drawings().empty()) << "an empty picture";
 
   TIcon icon;
-  LoadIcon(icon, 32);
+  LoadIconFile(icon, IconFileOf({BitmapIconImage(32, 4)}));
   image.SetPicture(&icon);
   image.SetPicture(nullptr);
-  LoadIcon(icon, 16);
+  LoadIconFile(icon, IconFileOf({BitmapIconImage(16, 4)}));
   EXPECT_EQ(image.Picture()->Width(), 32);
 
   struct Case {
