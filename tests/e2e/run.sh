@@ -132,6 +132,19 @@ wait_for "the about box closing on Return" no_about_box
 echo "Return closes the about box too"
 
 open_menu
+xdotool key Up Up Up Return
+help_viewer() { xdotool search --onlyvisible --name "^quietpane_g\.hlp$"; }
+wait_for "the help viewer with the German help file" help_viewer
+sleep 1
+shot help.png
+xdotool windowfocus "$(help_viewer)"
+sleep 0.5
+xdotool key alt+F4
+no_help_viewer() { ! help_viewer; }
+wait_for "the help viewer closing" no_help_viewer
+echo "Hilfe-Inhalt shows the German help file"
+
+open_menu
 xdotool key Up Return
 program_ended() { ! kill -0 "$program" 2>/dev/null; }
 wait_for "Quietpane to end after Beenden" program_ended
@@ -142,4 +155,4 @@ trace_has "Shell_NotifyIconW dwMessage = 2" &&
   grep -a -q -i -E "trace:systray:hide_icon id=0x0, hwnd=0*${tray#0x}\b" "$log" ||
   fail "the icon was not removed"
 echo "Beenden removes the icon and ends Quietpane with exit code 0"
-echo "screenshots: $screenshots/popup-menu.png $screenshots/about-box.png"
+echo "screenshots: $screenshots/popup-menu.png $screenshots/about-box.png $screenshots/help.png"
