@@ -45,6 +45,8 @@ driver() { WINEDEBUG=-all wine "$driver" "$@" | tr -d '\r'; }
 trace_lines() { grep -a -c -- "$1" "$log" || true; }
 trace_has() { grep -a -q -- "$1" "$log"; }
 shot() { import -window root "$screenshots/$1"; }
+# Out of the way of the pictures: resting on the icon, the pointer brings up its tip.
+park_pointer() { xdotool mousemove 1000 740; }
 
 WINEDEBUG=+msg,+menu,+systray wine "$exe" 2>"$log" &
 program=$!
@@ -115,6 +117,7 @@ sleep 1
 shot popup-menu.png
 xdotool key Left Down Down Return
 wait_for "the about box" about_box
+park_pointer
 sleep 1
 shot about-box.png
 read -r x y < <(driver center Information OK)
@@ -135,6 +138,7 @@ open_menu
 xdotool key Up Up Up Return
 help_viewer() { xdotool search --onlyvisible --name "^quietpane_g\.hlp$"; }
 wait_for "the help viewer with the German help file" help_viewer
+park_pointer
 sleep 1
 shot help.png
 xdotool windowfocus "$(help_viewer)"
