@@ -32,7 +32,7 @@ bool SortedFind(const TSortList& list, const std::string& key, std::int32_t& pos
   while (low <= high) {
     mid = (low + high) / 2;
     // std::string compares as unsigned bytes.
-    const int order = key.compare(list.Strings(mid));
+    const int order = key.compare(list.LineAt(mid));
     if (order < 0) {
       high = mid - 1;
     } else if (order == 0) {

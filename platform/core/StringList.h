@@ -66,6 +66,8 @@ class TStringList : public TStrings {
 
   int Count() const override { return static_cast<int>(lines_.size()); }
   std::string Strings(int index) const override;
+  // The stored line itself, for searches that must not copy every line they look at.
+  const std::string& LineAt(int index) const { return At(index).Text; }
   TObject* Objects(int index) const override;
   void SetObject(int index, TObject* object) override;
   void SetString(int index, const std::string& text) override;
